@@ -7,7 +7,7 @@
 #elif defined(__APPLE__)
 #include <mach/mach_time.h>
 #else
-#include <time.h>
+#include <ctime>
 #endif
 
 namespace veldamo {
