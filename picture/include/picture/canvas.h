@@ -21,8 +21,8 @@ class Canvas {
 
   // Floods the 4-connected area of exactly the colour at (x, y) with the
   // brush colour. Does nothing outside the picture or when the brush already
-  // has that colour.
-  void FloodFill(int x, int y);
+  // has that colour. Returns the number of pixels painted.
+  std::size_t FloodFill(int x, int y);
 
   const Surface& surface() const { return surface_; }
   Surface& surface() { return surface_; }
@@ -30,10 +30,17 @@ class Canvas {
   // The area changed since the last TakeChanged(); marks it clean.
   DirtyRect TakeChanged();
   DirtyRect Changed() const { return changed_; }
+  // Adds an area to the changed one (for writes made through surface()).
+  void MarkChanged(DirtyRect area);
 
  private:
-  struct Segment;
-  void MarkChanged(int left, int right, int y);
+  // Row y - dy, columns xl..xr, has been filled; row y is still to explore.
+  struct Segment {
+    int y;
+    int xl;
+    int xr;
+    int dy;
+  };
 
   Surface surface_;
   TColor brush_ = clWhite;
