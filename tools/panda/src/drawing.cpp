@@ -1,8 +1,6 @@
 #include "panda/drawing.h"
 
-#include <cmath>
 #include <cstddef>
-#include <numbers>
 #include <utility>
 #include <vector>
 
@@ -31,7 +29,7 @@ constexpr std::uint8_t kTail = 11;
 constexpr double kOutlineReach = 2.0;
 // Leftover scraps of a part or of the background smaller than this, cut off
 // by outline strokes, become outline.
-constexpr int kScrapLimit = 16;
+constexpr std::size_t kScrapLimit = 16;
 
 void PaintMarks(IndexRaster& picture) {
   // Eye marks: small ovals inside the eye patches.
@@ -49,43 +47,27 @@ std::uint8_t ShadeIndex(std::uint8_t cell) {
   return CellTableEntry(cell).initial_shade == kShadeBlack ? kBlack : kWhite;
 }
 
-bool InHalf(int x, int y) { return x >= 0 && y >= 0 && x < kHalfWidth && y < kHeight; }
-
-// The 4-connected area of one colour around (x, y), as a list of pixels.
-std::vector<std::pair<int, int>> Area(const IndexRaster& picture, int x, int y) {
-  const std::uint8_t colour = picture.At(x, y);
-  Grid<bool> seen(kHalfWidth, kHeight, false);
-  std::vector<std::pair<int, int>> area{{x, y}};
-  seen.Set(x, y, true);
-  for (std::size_t i = 0; i < area.size(); ++i) {
-    const auto [cx, cy] = area[i];
-    const std::pair<int, int> next[] = {{cx + 1, cy}, {cx - 1, cy}, {cx, cy + 1}, {cx, cy - 1}};
-    for (const auto& [nx, ny] : next) {
-      if (InHalf(nx, ny) && !seen.At(nx, ny) && picture.At(nx, ny) == colour) {
-        seen.Set(nx, ny, true);
-        area.emplace_back(nx, ny);
-      }
-    }
-  }
-  return area;
-}
-
 // Turns small areas of part or background colour that the strokes cut off
 // from their part into outline, so each part stays one area.
 void GreyScraps(IndexRaster& picture) {
-  const Grid<bool> frame_side = RegionAt(picture, 1, 1);
-  const std::vector<Grid<bool>> keep = PartRegions(picture);
-  Grid<bool> checked(kHalfWidth, kHeight, false);
+  const std::vector<Grid<bool>> parts = PartRegions(picture);
+  Grid<bool> settled = RegionAt(picture, 1, 1);  // the background around the panda
   for (int y = 1; y + 1 < kHeight; ++y) {
     for (int x = 1; x + 1 < kHalfWidth; ++x) {
-      if (checked.At(x, y) || picture.At(x, y) == kGrey || frame_side.At(x, y)) continue;
-      bool kept = false;
-      for (const Grid<bool>& r : keep) kept = kept || r.At(x, y);
-      if (kept) continue;
-      const std::vector<std::pair<int, int>> area = Area(picture, x, y);
-      const bool scrap = area.size() < static_cast<std::size_t>(kScrapLimit);
-      for (const auto& [ax, ay] : area) {
-        checked.Set(ax, ay, true);
+      if (settled.At(x, y) || picture.At(x, y) == kGrey) continue;
+      bool in_part = false;
+      for (const Grid<bool>& r : parts) in_part = in_part || r.At(x, y);
+      if (in_part) continue;
+      const Grid<bool> area = RegionAt(picture, x, y);
+      std::vector<std::pair<int, int>> pixels;
+      for (int ay = 0; ay < kHeight; ++ay) {
+        for (int ax = 0; ax < kHalfWidth; ++ax) {
+          if (area.At(ax, ay)) pixels.emplace_back(ax, ay);
+        }
+      }
+      const bool scrap = pixels.size() < kScrapLimit;
+      for (const auto& [ax, ay] : pixels) {
+        settled.Set(ax, ay, true);
         if (scrap) picture.Set(ax, ay, kGrey);
       }
     }
@@ -93,19 +75,6 @@ void GreyScraps(IndexRaster& picture) {
 }
 
 }  // namespace
-
-// An egg standing upright: an ellipse whose half-width grows from
-// `rx_top` at the top to `rx_bottom` at the bottom.
-Polygon Egg(Point centre, double rx_top, double rx_bottom, double ry) {
-  constexpr int kSteps = 180;
-  Polygon egg;
-  for (int i = 0; i < kSteps; ++i) {
-    const double t = 2 * std::numbers::pi * i / kSteps;
-    const double rx = (rx_top + rx_bottom) / 2 + (rx_bottom - rx_top) / 2 * std::sin(t);
-    egg.points.push_back({centre.x + rx * std::cos(t), centre.y + ry * std::sin(t)});
-  }
-  return egg;
-}
 
 LabelMap PandaLabels() {
   LabelMap labels(kHalfWidth, kHeight, kBackground);

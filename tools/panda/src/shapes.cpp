@@ -76,4 +76,15 @@ std::vector<Point> Bezier(Point a, Point b, Point c, Point d, int steps) {
   return out;
 }
 
+Polygon Egg(Point centre, double rx_top, double rx_bottom, double ry) {
+  constexpr int kSteps = 180;
+  Polygon egg;
+  for (int i = 0; i < kSteps; ++i) {
+    const double t = 2 * std::numbers::pi * i / kSteps;
+    const double rx = (rx_top + rx_bottom) / 2 + (rx_bottom - rx_top) / 2 * std::sin(t);
+    egg.points.push_back({centre.x + rx * std::cos(t), centre.y + ry * std::sin(t)});
+  }
+  return egg;
+}
+
 }  // namespace veldamo::panda

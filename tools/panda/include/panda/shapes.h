@@ -38,6 +38,10 @@ bool Contains(const Ellipse& e, Point p);
 bool Contains(const Polygon& poly, Point p);
 bool Contains(const Stroke& s, Point p);
 
+// An egg standing upright: an ellipse whose half-width grows from `rx_top`
+// at the top to `rx_bottom` at the bottom.
+Polygon Egg(Point centre, double rx_top, double rx_bottom, double ry);
+
 // `steps` + 1 points along the cubic Bezier curve a, b, c, d.
 std::vector<Point> Bezier(Point a, Point b, Point c, Point d, int steps);
 
