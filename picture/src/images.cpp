@@ -226,7 +226,8 @@ Decoded<Image32> DecodeCursor(Bytes file) {
     return Decoded<Image32>::Fail("cursor: " + why);
   }
   const Bytes colour = img.subspan(kBitmapHeaderBytes + 4 * kCursor.palette, kMaskBytes);
-  const Bytes mask = colour.subspan(kMaskBytes, kMaskBytes);
+  // The AND mask ends the image (a subspan of `colour` would run past its end).
+  const Bytes mask = img.subspan(img.size() - kMaskBytes, kMaskBytes);
 
   Image32 out;
   out.hot_x = located.value->hot_x;
