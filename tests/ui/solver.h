@@ -1,0 +1,26 @@
+// Finds presses that bring the panda back to its proper pattern, for tests
+// that play whole games.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "puzzle/board.h"
+
+namespace veldamo::testing {
+
+// Shades of cells 1..11 at index 0..10.
+using Shades = std::array<std::int32_t, kCellCount>;
+
+// The shade index shown by a colour, or nothing for any other colour.
+std::optional<std::int32_t> ShadeOf(TColor c);
+
+// The fewest presses (cell numbers, in any order) that turn `shades` into
+// the proper pattern at `level`, never none (the first press of a game cannot
+// win, so a board already restored needs presses that leave it as it is).
+// Empty if the board cannot be solved.
+std::vector<std::int32_t> SolvePresses(const Shades& shades, std::int32_t level);
+
+}  // namespace veldamo::testing
