@@ -11,7 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-ipafont-gothic
   xvfb xauth openbox xdotool imagemagick x11-utils
-  desktop-file-utils appstream
+  desktop-file-utils appstream dpkg-dev file
 )
 if [[ "${VELDAMO_EXTRA_PACKAGES:-}" != "" ]]; then
   read -r -a extra <<<"$VELDAMO_EXTRA_PACKAGES"
