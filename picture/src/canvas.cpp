@@ -29,55 +29,117 @@ void Canvas::MarkChanged(DirtyRect area) {
 namespace {
 
 // Segments the stack starts with; it doubles when a fill needs more.
-constexpr std::size_t kInitialStack = 256;
+constexpr std::size_t kInitialStack = 1024;
+// The most segments one popped segment pushes: a look back on the left,
+// then a child and a look back on the right for each of at most 200 runs.
+constexpr std::size_t kMostPushes = 1 + 2 * (kWidth / 2);
+static_assert(kInitialStack >= kMostPushes);
 
-// Paints the run of `old` pixels that starts at x, going right; returns the
-// first column past it. Four pixels at a time where SSE2 is there.
-inline int PaintRight(TColor* row, int x, TColor old, TColor paint) {
 #if defined(__SSE2__) || defined(_M_X64)
-  const __m128i olds = _mm_set1_epi32(static_cast<int>(old));
-  const __m128i paints = _mm_set1_epi32(static_cast<int>(paint));
-  while (x <= kWidth - 4) {
-    const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x));
-    const int same = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(four, olds)));
-    if (same != 0xF) {
-      // Bit k is pixel x + k: paint the leading ones.
-      const int n = std::countr_one(static_cast<unsigned>(same));
-      for (int k = 0; k < n; ++k) row[x + k] = paint;
-      return x + n;
-    }
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(row + x), paints);
-    x += 4;
-  }
+#define VELDAMO_FILL_SSE2 1
 #endif
-  while (x < kWidth && row[x] == old) row[x++] = paint;
-  return x;
-}
 
-// Paints the run of `old` pixels that ends at x, going left; returns the
-// column before it (-1 at the picture's edge).
-inline int PaintLeft(TColor* row, int x, TColor old, TColor paint) {
-#if defined(__SSE2__) || defined(_M_X64)
-  const __m128i olds = _mm_set1_epi32(static_cast<int>(old));
-  const __m128i paints = _mm_set1_epi32(static_cast<int>(paint));
-  while (x >= 3) {
-    const __m128i four = _mm_loadu_si128(reinterpret_cast<const __m128i*>(row + x - 3));
-    const int same = _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(four, olds)));
-    if (same != 0xF) {
-      // Bit 3 is pixel x, bit 0 pixel x - 3: paint the ones from the top.
-      const int n = std::countl_one(static_cast<unsigned>(same) << 28U);
-      for (int k = 0; k < n; ++k) row[x - k] = paint;
-      return x - n;
+// The row operations of one fill: painting runs of the old colour and finding
+// the next one. Four pixels at a time where SSE2 is there, one at a time
+// otherwise and at the picture's edges.
+class RowPainter {
+ public:
+  RowPainter(TColor old, TColor paint) : old_(old), paint_(paint) {}
+
+  // Paints the run of old pixels that starts at x, going right; returns the
+  // first column past it.
+  int Right(TColor* row, int x) const {
+#ifdef VELDAMO_FILL_SSE2
+    // Eight at a time through the middle of a long run.
+    while (x <= kWidth - 8) {
+      const __m128i both = _mm_and_si128(_mm_cmpeq_epi32(Load(row + x), olds_),
+                                         _mm_cmpeq_epi32(Load(row + x + 4), olds_));
+      if (_mm_movemask_ps(_mm_castsi128_ps(both)) != 0xF) break;
+      Store(row + x, paints_);
+      Store(row + x + 4, paints_);
+      x += 8;
     }
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(row + x - 3), paints);
-    x -= 4;
-  }
+    while (x <= kWidth - 4) {
+      const __m128i four = Load(row + x);
+      const unsigned same = Same(four);
+      if (same != 0xFU) {
+        // Bit k is pixel x + k: paint the leading ones, keep the rest.
+        const int n = std::countr_one(same);
+        Store(row + x, Blend(four, Leading(n)));
+        return x + n;
+      }
+      Store(row + x, paints_);
+      x += 4;
+    }
 #endif
-  while (x >= 0 && row[x] == old) row[x--] = paint;
-  return x;
-}
+    while (x < kWidth && row[x] == old_) row[x++] = paint_;
+    return x;
+  }
+
+  // Paints the run of old pixels that ends at x, going left; returns the
+  // column before it (-1 at the picture's edge).
+  int Left(TColor* row, int x) const {
+#ifdef VELDAMO_FILL_SSE2
+    while (x >= 3) {
+      const __m128i four = Load(row + x - 3);
+      const unsigned same = Same(four);
+      if (same != 0xFU) {
+        // Bit 3 is pixel x, bit 0 pixel x - 3: paint the ones from the top.
+        const int n = std::countl_one(same << 28U);
+        Store(row + x - 3, Blend(four, Trailing(n)));
+        return x - n;
+      }
+      Store(row + x - 3, paints_);
+      x -= 4;
+    }
+#endif
+    while (x >= 0 && row[x] == old_) row[x--] = paint_;
+    return x;
+  }
+
+  // The first column from x to last that holds the old colour, or last + 1.
+  int NextOld(const TColor* row, int x, int last) const {
+#ifdef VELDAMO_FILL_SSE2
+    while (x + 3 <= last) {
+      if (const unsigned same = Same(Load(row + x)); same != 0) {
+        return x + std::countr_zero(same);
+      }
+      x += 4;
+    }
+#endif
+    while (x <= last && row[x] != old_) ++x;
+    return x;
+  }
+
+ private:
+  TColor old_;
+  TColor paint_;
+#ifdef VELDAMO_FILL_SSE2
+  static __m128i Load(const TColor* p) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p)); }
+  static void Store(TColor* p, __m128i v) { _mm_storeu_si128(reinterpret_cast<__m128i*>(p), v); }
+  // Bit k set where pixel k holds the old colour.
+  unsigned Same(__m128i four) const {
+    return static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(_mm_cmpeq_epi32(four, olds_))));
+  }
+  // The paint colour in the lanes of mask, the pixels' own elsewhere.
+  __m128i Blend(__m128i four, __m128i mask) const {
+    return _mm_or_si128(_mm_and_si128(mask, paints_), _mm_andnot_si128(mask, four));
+  }
+  // Masks of the first or last n lanes, n = 0..3.
+  static __m128i Leading(int n) { return _mm_cmplt_epi32(_mm_setr_epi32(0, 1, 2, 3), _mm_set1_epi32(n)); }
+  static __m128i Trailing(int n) { return _mm_cmpgt_epi32(_mm_setr_epi32(0, 1, 2, 3), _mm_set1_epi32(3 - n)); }
+
+  __m128i olds_ = _mm_set1_epi32(static_cast<int>(old_));
+  __m128i paints_ = _mm_set1_epi32(static_cast<int>(paint_));
+#endif
+};
 
 }  // namespace
+
+Canvas::Segment* Canvas::GrowStack() {
+  stack_.resize(2 * stack_.size());
+  return stack_.data();
+}
 
 // A span (scanline) fill after Heckbert's "seed fill" (Graphics Gems I).
 // Each popped segment explores one row beside a run filled on the row before
@@ -98,29 +160,36 @@ std::size_t Canvas::FloodFill(int x, int y) {
   // for the colour to change would never end.
   if (old == paint) return 0;
 
+  const RowPainter runs(old, paint);
   if (stack_.size() < kInitialStack) stack_.resize(kInitialStack);
+  // Room is made once per popped segment, so a push only stores.
   Segment* stack = stack_.data();
   std::size_t top = 0;
-  const auto push = [&](int row, int left, int right, int dy) {
-    if (row < 0 || row >= kHeight) return;
-    if (top == stack_.size()) {
-      stack_.resize(2 * top);
-      stack = stack_.data();
-    }
-    stack[top++] = Segment{row, left, right, dy};
+  std::size_t roomy = stack_.size() - kMostPushes;  // top below this: room to push
+  const auto push = [&stack, &top](int row, int left, int right, int dy) {
+    if (row >= 0 && row < kHeight) stack[top++] = Segment{row, left, right, dy};
   };
-  // The seed as a one-pixel parent in both directions: row y itself first,
-  // then the row below the seed.
-  push(y + 1, x, x, 1);
-  push(y, x, x, -1);
+  // The seed's own run first; it is the parent of the rows above and below.
+  TColor* const seed_row = row_at(y);
+  const int seed_left = runs.Left(seed_row, x) + 1;
+  const int seed_end = runs.Right(seed_row, x + 1);
+  push(y + 1, seed_left, seed_end - 1, 1);
+  push(y - 1, seed_left, seed_end - 1, -1);
 
-  std::size_t painted = 0;
-  int min_x = x;
-  int max_x = x;
+  std::size_t painted = static_cast<std::size_t>(seed_end - seed_left);
+  int min_x = seed_left;
+  int max_x = seed_end - 1;
   int min_y = y;
   int max_y = y;
 
+  // Every parent run is whole: the pixels just past its ends did not hold
+  // the old colour when it was painted, and never will. So a child's run
+  // looks back only from two columns past its parent's ends.
   while (top != 0) {
+    if (top > roomy) {
+      stack = GrowStack();
+      roomy = stack_.size() - kMostPushes;
+    }
     const Segment s = stack[--top];
     TColor* const row = row_at(s.y);
     int px = s.xl;
@@ -128,12 +197,15 @@ std::size_t Canvas::FloodFill(int x, int y) {
     if (row[px] == old) {
       // A run that starts under the parent: paint it leftwards, and look
       // back at the row behind where it sticks out to the left.
-      left = PaintLeft(row, px, old, paint) + 1;
-      if (left < s.xl) push(s.y - s.dy, left, s.xl - 1, -s.dy);
+      // Most runs end at or next to their parent's end: test one pixel
+      // before starting the four-pixel steps.
+      row[px] = paint;
+      left = px;
+      if (px > 0 && row[px - 1] == old) left = runs.Left(row, px - 1) + 1;
+      if (left < s.xl - 1) push(s.y - s.dy, left, s.xl - 2, -s.dy);
       px = s.xl + 1;
     } else {
-      while (++px <= s.xr && row[px] != old) {
-      }
+      px = runs.NextOld(row, px + 1, s.xr);
       if (px > s.xr) continue;
       left = px;
     }
@@ -141,15 +213,14 @@ std::size_t Canvas::FloodFill(int x, int y) {
     max_y = std::max(max_y, s.y);
     min_x = std::min(min_x, left);
     for (;;) {
-      px = PaintRight(row, px, old, paint);
+      px = runs.Right(row, px);
       // Run left..px-1 is painted.
       max_x = std::max(max_x, px - 1);
       push(s.y + s.dy, left, px - 1, s.dy);
-      if (px > s.xr + 1) push(s.y - s.dy, s.xr + 1, px - 1, -s.dy);
+      if (px > s.xr + 2) push(s.y - s.dy, s.xr + 2, px - 1, -s.dy);
       painted += static_cast<std::size_t>(px - left);
       // The next run under the parent, if any.
-      while (++px <= s.xr && row[px] != old) {
-      }
+      px = runs.NextOld(row, px + 1, s.xr);
       if (px > s.xr) break;
       left = px;
     }

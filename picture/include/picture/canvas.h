@@ -41,6 +41,7 @@ class Canvas {
     int xr;
     int dy;
   };
+  Segment* GrowStack();
 
   Surface surface_;
   TColor brush_ = clWhite;
