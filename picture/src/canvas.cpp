@@ -4,7 +4,9 @@
 #include <bit>
 #include <utility>
 
-#if defined(__SSE2__) || defined(_M_X64)
+// VELDAMO_FILL_SCALAR keeps the one-pixel path alone, so tests can check it.
+#if (defined(__SSE2__) || defined(_M_X64)) && !defined(VELDAMO_FILL_SCALAR)
+#define VELDAMO_FILL_SSE2 1
 #include <emmintrin.h>
 #endif
 
@@ -34,10 +36,6 @@ constexpr std::size_t kInitialStack = 1024;
 // then a child and a look back on the right for each of at most 200 runs.
 constexpr std::size_t kMostPushes = 1 + 2 * (kWidth / 2);
 static_assert(kInitialStack >= kMostPushes);
-
-#if defined(__SSE2__) || defined(_M_X64)
-#define VELDAMO_FILL_SSE2 1
-#endif
 
 // The row operations of one fill: painting runs of the old colour and finding
 // the next one. Four pixels at a time where SSE2 is there, one at a time
@@ -147,7 +145,8 @@ Canvas::Segment* Canvas::GrowStack() {
 // only the parts of a run that stick out past its parent are looked at
 // backwards. So most pixels are read once and written once. The explicit
 // stack keeps its capacity between fills; while filling it is handled
-// through locals so that the pixel stores cannot be taken to change it.
+// through locals, so that the compiler need not reload it after each pixel
+// store.
 std::size_t Canvas::FloodFill(int x, int y) {
   if (!Surface::Inside(x, y)) return 0;
   TColor* const pixels = surface_.Pixels().data();
@@ -195,10 +194,10 @@ std::size_t Canvas::FloodFill(int x, int y) {
     int px = s.xl;
     int left = 0;
     if (row[px] == old) {
-      // A run that starts under the parent: paint it leftwards, and look
-      // back at the row behind where it sticks out to the left.
-      // Most runs end at or next to their parent's end: test one pixel
-      // before starting the four-pixel steps.
+      // A run that starts under the parent: paint it leftwards (most runs
+      // end at or next to their parent's end, so one pixel is tested before
+      // the four-pixel steps), and look back at the row behind where it
+      // sticks out to the left.
       row[px] = paint;
       left = px;
       if (px > 0 && row[px - 1] == old) left = runs.Left(row, px - 1) + 1;
