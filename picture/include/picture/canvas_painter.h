@@ -1,5 +1,7 @@
 // The board's Painter on a canvas: Fill paints the canvas, Refresh hands the
-// changed area to whoever shows it (the window's view, or nothing in tests).
+// area changed since the last refresh to whoever shows it (the window's view,
+// or nothing in tests) and marks it clean. A refresh with nothing changed
+// still calls back, with an empty area.
 #pragma once
 
 #include <functional>

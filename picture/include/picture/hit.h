@@ -19,7 +19,8 @@ void PaintHitMap(Canvas& canvas, const GameState& state);
 // The cell whose hit colour is c, or 0.
 std::int32_t CellForHitColor(TColor c);
 
-// The cell pressed at view point (x, y), or 0.
+// The cell pressed at view point (x, y), or 0; 0 as well for a point off the
+// view, whose twin would not lie in the hit map.
 std::int32_t HitTest(const Canvas& canvas, std::int32_t x, std::int32_t y);
 
 }  // namespace veldamo::picture
