@@ -37,11 +37,10 @@ std::string Field(const char* name, std::int64_t got, const char* want) {
   return std::string("BMP ") + name + " is " + std::to_string(got) + ", expected " + want;
 }
 
-// The first thing wrong with the headers, or an empty string.
+// The first thing wrong with the headers, or an empty string. The fields
+// that say what kind of picture this is come first, so that another BMP is
+// named for what it is rather than for its size.
 std::string CheckHeaders(std::span<const std::uint8_t> b) {
-  if (U32(b, 2) != kBmpFileSize) return Field("file size field", U32(b, 2), "121078");
-  if (U16(b, 6) != 0 || U16(b, 8) != 0) return "BMP reserved header fields are not 0";
-  if (U32(b, 10) != kPixelOffset) return Field("pixel data offset", U32(b, 10), "1078");
   if (U32(b, 14) != kInfoHeaderSize) {
     return Field("information header size", U32(b, 14), "40 (BITMAPINFOHEADER)");
   }
@@ -53,13 +52,16 @@ std::string CheckHeaders(std::span<const std::uint8_t> b) {
   if (U16(b, 26) != 1) return Field("plane count", U16(b, 26), "1");
   if (U16(b, 28) != 8) return Field("bits per pixel", U16(b, 28), "8");
   if (U32(b, 30) != 0) return Field("compression", U32(b, 30), "0 (uncompressed)");
+  const std::uint32_t used = U32(b, 46);
+  if (used != 0 && used != kPaletteEntries) return Field("colours used", used, "0 or 256");
+  if (U32(b, 50) > kPaletteEntries) return Field("important colours", U32(b, 50), "0 to 256");
   // Uncompressed files may leave the image size 0; any other value must be exact.
   if (U32(b, 34) != kPixelBytes && U32(b, 34) != 0) {
     return Field("image size", U32(b, 34), "120000 or 0");
   }
-  const std::uint32_t used = U32(b, 46);
-  if (used != 0 && used != kPaletteEntries) return Field("colours used", used, "0 or 256");
-  if (U32(b, 50) > kPaletteEntries) return Field("important colours", U32(b, 50), "0 to 256");
+  if (U32(b, 10) != kPixelOffset) return Field("pixel data offset", U32(b, 10), "1078");
+  if (U32(b, 2) != kBmpFileSize) return Field("file size field", U32(b, 2), "121078");
+  if (U16(b, 6) != 0 || U16(b, 8) != 0) return "BMP reserved header fields are not 0";
   return {};
 }
 
@@ -70,11 +72,15 @@ Decoded<Surface> LoadBmp(std::span<const std::uint8_t> bytes) {
   if (bytes.size() < 2 || bytes[0] != 'B' || bytes[1] != 'M') {
     return R::Fail("not a BMP file: it does not start with \"BM\"");
   }
-  if (bytes.size() < kPixelOffset) {
+  if (bytes.size() < kPaletteOffset) {
     return R::Fail("BMP truncated: " + std::to_string(bytes.size()) +
-                   " bytes, the headers and colour table need 1078");
+                   " bytes, the headers need 54");
   }
   if (std::string why = CheckHeaders(bytes); !why.empty()) return R::Fail(why);
+  if (bytes.size() < kPixelOffset) {
+    return R::Fail("BMP truncated: " + std::to_string(bytes.size()) +
+                   " bytes, the colour table needs 1078");
+  }
   if (bytes.size() < kBmpFileSize) {
     return R::Fail("BMP truncated: " + std::to_string(bytes.size()) +
                    " bytes, the pixel data needs 121078");

@@ -122,8 +122,26 @@ const Variant kVariants[] = {
     {"OneByte", [](Bytes& b) { b.resize(1); }, "does not start with \"BM\""},
     {"WrongMagic", [](Bytes& b) { b[1] = 'A'; }, "does not start with \"BM\""},
     {"OnlyMagic", [](Bytes& b) { b.resize(2); }, "truncated: 2 bytes"},
-    {"HeaderCut", [](Bytes& b) { b.resize(53); }, "truncated: 53 bytes"},
-    {"PaletteCut", [](Bytes& b) { b.resize(1077); }, "truncated: 1077 bytes"},
+    // Another kind of BMP is named for its kind, not its size.
+    {"SmallTrueColourFile",
+     [](Bytes& b) {
+       b.resize(54 + 4 * 3);
+       Put32(b, 2, 66);
+       Put32(b, 10, 54);
+       Put32(b, 18, 2);
+       Put32(b, 22, 2);
+       Put16(b, 28, 24);
+     },
+     "width is 2"},
+    {"TrueColourPicture",
+     [](Bytes& b) {
+       Put16(b, 28, 24);
+       Put32(b, 2, 54 + 360000);
+     },
+     "bits per pixel is 24"},
+    {"HeaderCut", [](Bytes& b) { b.resize(53); }, "truncated: 53 bytes, the headers"},
+    {"HeadersOnly", [](Bytes& b) { b.resize(54); }, "truncated: 54 bytes, the colour table"},
+    {"PaletteCut", [](Bytes& b) { b.resize(1077); }, "truncated: 1077 bytes, the colour table"},
     {"NoPixels", [](Bytes& b) { b.resize(1078); }, "truncated: 1078 bytes, the pixel data"},
     {"LastByteMissing", [](Bytes& b) { b.pop_back(); }, "truncated: 121077 bytes"},
     {"TrailingByte", [](Bytes& b) { b.push_back(0); }, "1 bytes after the pixel data"},
