@@ -1,7 +1,7 @@
 #include "ui/embedded.h"
 
-#include <QFile>
 #include <QPixmap>
+#include <QResource>
 
 #include <cstring>
 
@@ -11,10 +11,10 @@ static void InitResources() { Q_INIT_RESOURCE(veldamo); }
 
 namespace {
 
+// The resources are stored uncompressed, so this is the built-in data
+// itself, not a copy.
 QByteArray ReadResource(const char* path) {
-  QFile file(QString::fromLatin1(path));
-  if (!file.open(QIODevice::ReadOnly)) return {};
-  return file.readAll();
+  return QResource(QString::fromLatin1(path)).uncompressedData();
 }
 
 }  // namespace

@@ -54,8 +54,13 @@ TImage::TImage(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::NoFocus);
 }
 
+picture::Canvas& TImage::Canvas() {
+  if (!canvas_) canvas_ = std::make_unique<picture::Canvas>();
+  return *canvas_;
+}
+
 void TImage::SetPicture(picture::Surface surface) {
-  canvas_ = picture::Canvas(std::move(surface));
+  canvas_ = std::make_unique<picture::Canvas>(std::move(surface));
   update();
 }
 
@@ -73,9 +78,9 @@ void TImage::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   // Never smoothed: at any device pixel ratio each pixel becomes a block.
   p.setRenderHint(QPainter::SmoothPixmapTransform, false);
-  const QRect picture_rect(0, 0, picture::kWidth, picture::kHeight);
+  const QRect picture_rect = canvas_ ? QRect(0, 0, picture::kWidth, picture::kHeight) : QRect();
   const QRect area = event->rect() & rect() & picture_rect;
-  if (!area.isEmpty()) p.drawImage(area.topLeft(), ImageOf(canvas_.surface(), area));
+  if (!area.isEmpty()) p.drawImage(area.topLeft(), ImageOf(canvas_->surface(), area));
   // Whatever the picture does not cover stays in the button face.
   const QRegion rest = QRegion(event->rect()) - QRegion(area);
   for (const QRect& r : rest) p.fillRect(r, BtnFaceColor());

@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 #include "picture/canvas.h"
 #include "ui/tcomponent.h"
 
@@ -13,9 +15,9 @@ class TImage : public QWidget, public TComponent {
  public:
   explicit TImage(QWidget* parent);
 
-  // The picture's drawing surface, owned by the view.
-  picture::Canvas& Canvas() { return canvas_; }
-  const picture::Canvas& Canvas() const { return canvas_; }
+  // The picture's drawing surface, owned by the view; all black until a
+  // picture is set.
+  picture::Canvas& Canvas();
   void SetPicture(picture::Surface surface);
 
   // Paints the given area of the view from the surface before returning.
@@ -37,7 +39,7 @@ class TImage : public QWidget, public TComponent {
  private:
   void Press(QMouseEvent* event);
 
-  picture::Canvas canvas_;
+  std::unique_ptr<picture::Canvas> canvas_;  // made when first needed
   int cursor_number_ = 0;
 };
 
