@@ -19,6 +19,9 @@ for tool in Xvfb openbox xdotool import xprop xwininfo; do
   fi
 done
 
+# In sanitizer builds, leaks of the system libraries are not ours.
+export LSAN_OPTIONS="suppressions=$(dirname "$0")/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+
 work=$(mktemp -d)
 pids=()
 cleanup() {
@@ -127,11 +130,25 @@ sleep 0.3
 xdotool mousemove $((cx + 300)) $((cy + 310))
 sleep 0.3
 "$probe" not-cursor "$resources/mycsr.cur" || fail "the custom cursor shows outside the picture"
+xdotool mousemove 5 5
 
 step "advanced game started with Alt+B"
 xdotool key --clearmodifiers alt+b
 level_changed() { shot game && ! "$probe" same "$work/start.png" "$work/game.png" $((cx + 232)) $((cy + 8)) 217 41; }
 wait_for 10 level_changed || fail "Alt+B did not start an advanced game"
+
+step "minimised and restored, the running game is unchanged"
+xdotool windowminimize "$win"
+iconic() { xprop -id "$win" WM_STATE | grep -q 'window state: Iconic'; }
+wait_for 10 iconic || fail "the window was not minimised"
+xdotool windowactivate "$win"
+restored_window() {
+  xprop -id "$win" WM_STATE | grep -q 'window state: Normal' &&
+    shot back && "$probe" same "$work/game.png" "$work/back.png" "$cx" "$cy" "$cw" "$ch"
+}
+wait_for 10 restored_window || fail "the window came back changed"
+xwininfo -id "$win" | grep -q "Absolute upper-left X:  $cx" || fail "the window moved"
+
 "$probe" solve "$work/game.png" "$vx" "$vy" 1 >"$work/presses" || fail "cannot read the board"
 mapfile -t presses <"$work/presses"
 echo "${#presses[@]} presses"
