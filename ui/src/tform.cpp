@@ -2,10 +2,10 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QMoveEvent>
+#include <QHideEvent>
 #include <QScreen>
 #include <QShowEvent>
-#include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -21,6 +21,10 @@ bool CanPlaceWindows() {
   return !QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
 
+constexpr int kFrameWatchInterval = 15;  // milliseconds
+constexpr int kFrameWatchTicks = 100;    // so 1.5 seconds
+constexpr int kMaxFrame = 200;           // wider margins are not a frame
+
 }  // namespace
 
 TForm::TForm() : QWidget(nullptr) {
@@ -30,6 +34,8 @@ TForm::TForm() : QWidget(nullptr) {
                  Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                  Qt::WindowCloseButtonHint);
   setAutoFillBackground(true);
+  frame_watch_.setInterval(kFrameWatchInterval);
+  connect(&frame_watch_, &QTimer::timeout, this, [this] { WatchFrame(); });
   QPalette face = palette();
   face.setColor(QPalette::Window, BtnFaceColor());
   setPalette(face);
@@ -54,38 +60,38 @@ void TForm::showEvent(QShowEvent* event) {
   if (placed_ || event->spontaneous()) return;
   placed_ = true;
   if (position_ != TPosition::poScreenCenter || !CanPlaceWindows()) return;
-  CentreOnScreen();
-  awaiting_frame_ = true;
+  CentreOnScreen(QMargins());
+  frame_watch_.start();
 }
 
-void TForm::moveEvent(QMoveEvent* event) {
-  QWidget::moveEvent(event);
-  CheckFrame();
+void TForm::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  frame_watch_.stop();
 }
 
-void TForm::paintEvent(QPaintEvent* event) {
-  QWidget::paintEvent(event);
-  // The frame is usually known by the first paint; move after it.
-  if (awaiting_frame_) QTimer::singleShot(0, this, [this] { CheckFrame(); });
+void TForm::WatchFrame() {
+  if (++frame_watch_ticks_ >= kFrameWatchTicks) frame_watch_.stop();
+  const QMargins frame = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+  const bool plausible = frame.left() >= 0 && frame.top() >= 0 && frame.right() >= 0 &&
+                         frame.bottom() >= 0 && frame.left() <= kMaxFrame &&
+                         frame.top() <= kMaxFrame && frame.right() <= kMaxFrame &&
+                         frame.bottom() <= kMaxFrame;
+  // Act on a frame only once it has held for two looks in a row.
+  const bool held = frame == frame_seen_;
+  frame_seen_ = frame;
+  if (plausible && held && frame != frame_used_) CentreOnScreen(frame);
 }
 
-void TForm::CheckFrame() {
-  if (!awaiting_frame_) return;
-  const QSize outer = frameGeometry().size();
-  if (outer == assumed_outer_ && outer == size()) return;  // no frame yet
-  awaiting_frame_ = false;
-  if (outer != assumed_outer_) CentreOnScreen();
-}
-
-void TForm::CentreOnScreen() {
+void TForm::CentreOnScreen(const QMargins& frame) {
+  frame_used_ = frame;
   const QScreen* where = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
   if (where == nullptr) return;
   const QRect whole = where->geometry();
-  const QSize outer = frameGeometry().size();
-  assumed_outer_ = outer;
+  const QSize outer = size().grownBy(frame);
   const int left = std::max(0, (whole.width() - outer.width()) / 2);
   const int top = std::max(0, (whole.height() - outer.height()) / 2);
-  move(whole.left() + left, whole.top() + top);
+  setGeometry(QRect(QPoint(whole.left() + left + frame.left(), whole.top() + top + frame.top()),
+                    size()));
 }
 
 void TForm::closeEvent(QCloseEvent* event) {

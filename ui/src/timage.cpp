@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include <bit>
 #include <cmath>
 #include <optional>
 #include <utility>
@@ -24,27 +23,22 @@ std::optional<TMouseButton> ButtonOf(Qt::MouseButton b) {
   }
 }
 
-// The pixels of `area` (inside the picture) as an image. A TColor stored
-// little-endian is the byte sequence R, G, B, 0, which is RGBX8888, so on
-// such machines the surface is shown without a copy.
+// The pixels of `area` (inside the picture) as an image in the format of
+// the window system's backing stores, so that drawing it is a plain copy.
+// (Handing Qt the surface as RGBX8888 without a copy costs more: it then
+// converts every repaint's pixels itself, on a pool of threads.)
 QImage ImageOf(const picture::Surface& surface, const QRect& area) {
-  const std::span<const TColor> pixels = surface.Pixels();
-  const qsizetype stride = picture::kWidth * static_cast<qsizetype>(sizeof(TColor));
-  if constexpr (std::endian::native == std::endian::little) {
-    const auto* first = reinterpret_cast<const uchar*>(
-        pixels.data() + static_cast<std::ptrdiff_t>(area.top()) * picture::kWidth + area.left());
-    return QImage(first, area.width(), area.height(), stride, QImage::Format_RGBX8888);
-  } else {
-    QImage image(area.size(), QImage::Format_RGB32);
-    for (int y = 0; y < area.height(); ++y) {
-      for (int x = 0; x < area.width(); ++x) {
-        const TColor c = surface.Pixel(area.left() + x, area.top() + y);
-        image.setPixel(x, y, qRgb(static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8U) & 0xFFU),
-                                  static_cast<int>((c >> 16U) & 0xFFU)));
-      }
+  QImage image(area.size(), QImage::Format_RGB32);
+  for (int y = 0; y < area.height(); ++y) {
+    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    const TColor* in = surface.Pixels().data() +
+                       static_cast<std::ptrdiff_t>(area.top() + y) * picture::kWidth + area.left();
+    for (int x = 0; x < area.width(); ++x) {
+      const TColor c = in[x];
+      line[x] = 0xFF000000U | (c & 0xFFU) << 16U | (c & 0xFF00U) | (c >> 16U & 0xFFU);
     }
-    return image;
   }
+  return image;
 }
 
 }  // namespace

@@ -77,13 +77,25 @@ framed() { xprop -id "$win" _NET_FRAME_EXTENTS | grep -q '='; }
 wait_for 10 framed || fail "the window manager did not frame the window"
 
 # Client area position and size, and the frame around it.
-read -r cx cy cw ch < <(xwininfo -id "$win" | awk '
-  /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
-  /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}')
-read -r fl fr ft fb < <(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+measure() {
+  read -r cx cy cw ch < <(xwininfo -id "$win" | awk '
+    /Absolute upper-left X/ {x=$NF} /Absolute upper-left Y/ {y=$NF}
+    /Width:/ {w=$NF} /Height:/ {h=$NF} END {print x, y, w, h}')
+  read -r fl fr ft fb < <(xprop -id "$win" _NET_FRAME_EXTENTS | sed 's/.*= //; s/,//g')
+  fw=$((cw + fl + fr))
+  fh=$((ch + ft + fb))
+  fx=$((cx - fl))
+  fy=$((cy - ft))
+}
+# The program centres its window once the window manager has framed it.
+centred() {
+  measure
+  ((fx == (1024 - fw) / 2 && fy == (768 - fh) / 2))
+}
+wait_for 5 centred || fail "frame ${fw}x${fh} at $fx,$fy is not centred"
 echo "client ${cw}x${ch} at $cx,$cy; frame extents $fl $fr $ft $fb"
 
-step "title, class and fixed size"
+step "centred on the screen; title, class and fixed size"
 xprop -id "$win" _NET_WM_NAME | grep -qx '_NET_WM_NAME(UTF8_STRING) = "VELDAMO ver0.1"' ||
   fail "title: $(xprop -id "$win" _NET_WM_NAME)"
 xprop -id "$win" WM_CLASS | grep -q '"VELDAMO"$' || fail "class: $(xprop -id "$win" WM_CLASS)"
@@ -98,14 +110,6 @@ if grep -q -E 'MAXIMIZE|RESIZE' <<<"$actions"; then fail "can resize or maximise
 xdotool windowsize "$win" 600 500
 sleep 0.3
 xwininfo -id "$win" | grep -q 'Width: 462' || fail "the window could be resized"
-
-step "centred on the screen"
-fw=$((cw + fl + fr))
-fh=$((ch + ft + fb))
-fx=$((cx - fl))
-fy=$((cy - ft))
-((fx == (1024 - fw) / 2 && fy == (768 - fh) / 2)) ||
-  fail "frame ${fw}x${fh} at $fx,$fy is not centred"
 
 step "icon"
 "$probe" icon "$win" "$resources/mainicon.ico" || fail "_NET_WM_ICON is not the program icon"

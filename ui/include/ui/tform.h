@@ -4,8 +4,9 @@
 #pragma once
 
 #include <QChar>
-#include <QSize>
+#include <QMargins>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 
 #include "ui/tcomponent.h"
@@ -34,20 +35,22 @@ class TForm : public QWidget, public TComponent {
 
  protected:
   void showEvent(QShowEvent* event) override;
-  void moveEvent(QMoveEvent* event) override;
-  void paintEvent(QPaintEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void CentreOnScreen();
-  void CheckFrame();
+  void CentreOnScreen(const QMargins& frame);
+  void WatchFrame();
 
   TPosition position_ = TPosition::poDesigned;
   bool placed_ = false;
-  // A window manager's frame is known only once the window is mapped; until
-  // then centring assumed this outer size.
-  bool awaiting_frame_ = false;
-  QSize assumed_outer_;
+  // A window manager frames a new window only after it is shown, and tells
+  // its size a little later; for a short while after the first showing the
+  // frame is watched and the window centred again once the frame is known.
+  QTimer frame_watch_;
+  int frame_watch_ticks_ = 0;
+  QMargins frame_used_;
+  QMargins frame_seen_;
 };
 
 }  // namespace veldamo::ui
