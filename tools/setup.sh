@@ -10,7 +10,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev libgl-dev fonts-ipafont-gothic
-  xvfb xauth openbox xdotool imagemagick x11-utils
+  xvfb xauth openbox xdotool imagemagick x11-utils libx11-dev libxfixes-dev
   desktop-file-utils appstream dpkg-dev file
 )
 if [[ "${VELDAMO_EXTRA_PACKAGES:-}" != "" ]]; then

@@ -11,13 +11,10 @@
 
 using namespace veldamo;
 using veldamo::testing::Running;
+using veldamo::testing::Utf8;
 using veldamo::testing::Shades;
 
 namespace {
-
-QString Utf8(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // Counts the paint events a widget receives.
 class PaintCounter : public QObject {

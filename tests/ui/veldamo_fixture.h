@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <sstream>
+#include <string_view>
 
 #include "picture/bmp.h"
 #include "solver.h"
@@ -15,6 +16,10 @@
 #include "ui/tapplication.h"
 
 namespace veldamo::testing {
+
+inline QString Utf8(std::string_view s) {
+  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
 
 struct Running {
   ui::TApplication app;

@@ -17,12 +17,9 @@
 
 using namespace veldamo;
 using veldamo::testing::Running;
+using veldamo::testing::Utf8;
 
 namespace {
-
-QString Utf8(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QImage VisibleHalfOfAsset() {
   const auto loaded = picture::LoadBmp(ui::AsBytes(ui::EmbeddedResources().picture));
