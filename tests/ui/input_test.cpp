@@ -160,6 +160,24 @@ class InputTest : public QObject {
     QCOMPARE(running_->ShownShades(), before);
   }
 
+  // With a button held, presses go to the view even off it; off the view
+  // they hit nothing, whatever lies under the point in the picture.
+  void pressOffTheViewWhileHeld() {
+    QWindow* window = form()->windowHandle();
+    const CellInfo& eye = CellTableEntry(4);
+    QTest::mousePress(window, Qt::LeftButton, {},
+                      form()->Image1->mapTo(form(), QPoint(eye.x, eye.y)));
+    QCOMPARE(ui::Game().ClickedCell, 4);
+    const Shades after_first = running_->ShownShades();
+    const QPoint off_view(3, 100);  // on Panel1's left edge: view x -14
+    QTest::mouseMove(window, off_view);
+    QTest::mousePress(window, Qt::RightButton, {}, off_view);
+    QCOMPARE(ui::Game().ClickedCell, 0);
+    QCOMPARE(running_->ShownShades(), after_first);
+    QTest::mouseRelease(window, Qt::RightButton, {}, off_view);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, off_view);
+  }
+
   // A double click is two presses: at three shades a part moves on by two.
   void doubleClickIsTwoPresses() {
     QTest::mouseClick(form()->Button2, Qt::LeftButton);

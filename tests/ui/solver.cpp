@@ -33,7 +33,8 @@ std::vector<std::int32_t> SolvePresses(const Shades& shades, std::int32_t level)
     }
     bool restored = true;
     for (std::int32_t cell = 1; cell <= kCellCount && restored; ++cell) {
-      restored = after[static_cast<std::size_t>(cell - 1)] % m == CellTableEntry(cell).initial_shade;
+      const std::int32_t shade = after[static_cast<std::size_t>(cell - 1)] % m;
+      restored = shade == CellTableEntry(cell).initial_shade;
     }
     if (!restored || (best_total >= 0 && total >= best_total)) continue;
     best_total = total;

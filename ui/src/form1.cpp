@@ -125,7 +125,9 @@ void TForm1::FormCreate(TComponent* /*Sender*/) {
   PandaInit();
   picture::PaintHitMap(Image1->Canvas(), game);
   port_->Seed(TimeOfDaySeed());
-  if (TScreen* screen = Screen()) screen->SetCursor(kCustomCursor, CursorFromBytes(cursor_resource_));
+  if (TScreen* screen = Screen()) {
+    screen->SetCursor(kCustomCursor, CursorFromBytes(cursor_resource_));
+  }
   Image1->SetCursorNumber(kCustomCursor);
   game.Level = kBeginner;
   Label2->SetCaption(Text(texts::kGreeting));

@@ -197,11 +197,15 @@ int main(int argc, char* argv[]) {
   if (command == "cursor" && argc == 3) return CheckCursor(argv[2], true);
   if (command == "not-cursor" && argc == 3) return CheckCursor(argv[2], false);
   if (command == "icon" && argc == 4) return CheckIcon(argv[2], argv[3]);
-  if (command == "picture" && argc == 6) return CheckPicture(argv[2], Int(argv[3]), Int(argv[4]), argv[5]);
+  if (command == "picture" && argc == 6) {
+    return CheckPicture(argv[2], Int(argv[3]), Int(argv[4]), argv[5]);
+  }
   if (command == "same" && argc == 8) {
     return CheckSame(argv[2], argv[3], Int(argv[4]), Int(argv[5]), Int(argv[6]), Int(argv[7]));
   }
-  if (command == "solve" && argc == 6) return Solve(argv[2], Int(argv[3]), Int(argv[4]), Int(argv[5]));
+  if (command == "solve" && argc == 6) {
+    return Solve(argv[2], Int(argv[3]), Int(argv[4]), Int(argv[5]));
+  }
   std::fprintf(stderr, "usage: see the comment at the top of x11_probe.cpp\n");
   return 2;
 }

@@ -20,7 +20,8 @@
 namespace veldamo::ui {
 
 // The credits shown in Label3: a project line, an author line and a contact.
-inline constexpr char kCredits[] = "VELDAMO Project Group\n  by the VELDAMO team\nveldamo@example.org";
+inline constexpr char kCredits[] =
+    "VELDAMO Project Group\n  by the VELDAMO team\nveldamo@example.org";
 
 class TForm1 : public TForm {
  public:
