@@ -5,6 +5,7 @@
 //
 // Input: seed x, seed y (2 bytes each), tile width, brush choice, then the
 // tile's pixels at 2 bits each, row by row.
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -34,19 +35,32 @@ std::uint32_t U16(const std::uint8_t* p) {
 #define VELDAMO_NO_COVERAGE __attribute__((no_sanitize("coverage")))
 
 VELDAMO_NO_COVERAGE
-pic::Surface Maze(const std::uint8_t* tile, std::size_t tile_bytes, std::size_t tile_width) {
-  pic::Surface s;
-  const std::size_t tile_pixels = tile_bytes * 4;
-  if (tile_pixels == 0) return s;  // all the first tile colour, black
-  const std::size_t rows = (tile_pixels + tile_width - 1) / tile_width;
+void Maze(const std::uint8_t* tile, std::size_t tile_bytes, std::size_t tile_width,
+          pic::Surface& s) {
+  constexpr auto kW = static_cast<std::size_t>(pic::kWidth);
+  constexpr auto kH = static_cast<std::size_t>(pic::kHeight);
+  const TColor* colours = kTileColours.data();
   TColor* out = s.Pixels().data();
-  for (std::size_t y = 0; y < static_cast<std::size_t>(pic::kHeight); ++y) {
-    for (std::size_t x = 0; x < static_cast<std::size_t>(pic::kWidth); ++x) {
-      const std::size_t k = ((y % rows) * tile_width + x % tile_width) % tile_pixels;
-      *out++ = kTileColours[tile[k / 4] >> (2 * (k % 4)) & 3U];
-    }
+  const std::size_t tile_pixels = tile_bytes * 4;
+  if (tile_pixels == 0) {  // all the first tile colour
+    std::fill_n(out, kW * kH, colours[0]);
+    return;
   }
-  return s;
+  // Row y repeats tile row y % rows; only the first rows up to the
+  // picture's height are made, then copied down.
+  const std::size_t rows = (tile_pixels + tile_width - 1) / tile_width;
+  const std::size_t made = std::min(rows, kH);
+  for (std::size_t y = 0; y < made; ++y) {
+    TColor* row = out + y * kW;
+    for (std::size_t x = 0; x < tile_width; ++x) {
+      const std::size_t k = (y * tile_width + x) % tile_pixels;
+      row[x] = colours[tile[k / 4] >> (2 * (k % 4)) & 3U];
+    }
+    for (std::size_t x = tile_width; x < kW; ++x) row[x] = row[x - tile_width];
+  }
+  for (std::size_t y = made; y < kH; ++y) {
+    std::copy_n(out + (y % rows) * kW, kW, out + y * kW);
+  }
 }
 
 // The 4-connected area of the seed's colour, painted one pixel at a time.
@@ -57,7 +71,7 @@ std::size_t ReferenceFill(pic::Surface& s, int x, int y, TColor paint) {
   if (!pic::Surface::Inside(x, y)) return 0;
   constexpr int kW = pic::kWidth;
   constexpr int kPixels = pic::kWidth * pic::kHeight;
-  static std::array<int, kPixels> stack;
+  static int stack[kPixels];
   TColor* const p = s.Pixels().data();
   const TColor old = p[y * kW + x];
   if (old == paint) return 0;
@@ -105,11 +119,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::size_t tile_width = data[4] % 64U + 1;
   const TColor brush = kBrushes[data[5] % kBrushes.size()];
 
-  const pic::Surface before = Maze(data + kHeaderBytes, size - kHeaderBytes, tile_width);
-  pic::Surface expected = before;
+  // Kept between runs: three fresh 480 KB pictures a run would cost more
+  // than the fills. The canvas keeps its fill stack too, as in the program.
+  static pic::Surface before;
+  static pic::Surface expected;
+  static pic::Canvas canvas;
+  Maze(data + kHeaderBytes, size - kHeaderBytes, tile_width, before);
+  expected = before;
   const std::size_t expected_count = ReferenceFill(expected, x, y, brush);
 
-  pic::Canvas canvas(before);
+  canvas.surface() = before;
+  canvas.TakeChanged();
   canvas.SetBrushColor(brush);
   const std::size_t count = canvas.FloodFill(x, y);
   Require(count == expected_count, "the fill reports the pixels it painted");
