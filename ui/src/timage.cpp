@@ -28,14 +28,19 @@ std::optional<TMouseButton> ButtonOf(Qt::MouseButton b) {
 // (Handing Qt the surface as RGBX8888 without a copy costs more: it then
 // converts every repaint's pixels itself, on a pool of threads.)
 QImage ImageOf(const picture::Surface& surface, const QRect& area) {
-  QImage image(area.size(), QImage::Format_RGB32);
-  for (int y = 0; y < area.height(); ++y) {
-    auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-    const TColor* in = surface.Pixels().data() +
-                       static_cast<std::ptrdiff_t>(area.top() + y) * picture::kWidth + area.left();
-    for (int x = 0; x < area.width(); ++x) {
+  // Sizes in locals: an int of `area` could alias the pixels written, which
+  // would keep the compiler from vectorising the loop.
+  const int width = area.width();
+  const int height = area.height();
+  QImage image(width, height, QImage::Format_RGB32);
+  const TColor* first = surface.Pixels().data() +
+                        static_cast<std::ptrdiff_t>(area.top()) * picture::kWidth + area.left();
+  for (int y = 0; y < height; ++y) {
+    const TColor* in = first + static_cast<std::ptrdiff_t>(y) * picture::kWidth;
+    auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
+    for (int x = 0; x < width; ++x) {
       const TColor c = in[x];
-      line[x] = 0xFF000000U | (c & 0xFFU) << 16U | (c & 0xFF00U) | (c >> 16U & 0xFFU);
+      out[x] = 0xFF000000U | (c & 0xFFU) << 16U | (c & 0xFF00U) | (c >> 16U & 0xFFU);
     }
   }
   return image;
