@@ -19,7 +19,11 @@ repeat=(--benchmark_repetitions=5 --benchmark_report_aggregates_only=true)
 json() { echo --benchmark_out="$out/$1.json" --benchmark_out_format=json; }
 
 echo "== fill, click and scramble without the screen (ours and OpenCV's)" >&2
-"$build/bench/picture/picture_bench" "${repeat[@]}" $(json picture) >&2
+# Repetitions of ours and OpenCV's interleaved, so that both meet the same
+# load on a shared machine.
+"$build/bench/picture/picture_bench" --benchmark_repetitions=9 \
+  --benchmark_enable_random_interleaving=true --benchmark_report_aggregates_only=true \
+  $(json picture) >&2
 
 echo "== instructions per filled pixel (callgrind)" >&2
 for mode in body click6; do
@@ -54,8 +58,9 @@ def median_us(name, bench):
     return None
 
 def counters(name, bench):
+    """The counters of the first run whose name starts with `bench`."""
     for b in runs(name):
-        if b.get("name") == bench and not b.get("error_occurred"):
+        if b.get("name", "").startswith(bench) and not b.get("error_occurred"):
             return b
     return None
 
@@ -97,11 +102,17 @@ for p in ("offscreen", "xcb"):
         row(f"Start-up to first paint, {where}", "n/a", "", "", "≤ 1.15×", None)
         row(f"Peak memory, {where}", "n/a", "", "", "≤ 1.1×", None)
         continue
+    # The one-label window shows what drawing any text at all costs.
+    label = "text_ms" in c
     row(f"Start-up to first paint, {where}", f"{c['veldamo_ms']:.1f} ms",
-        f"minimal Qt {c['minimal_ms']:.1f} ms", f"{c['time_ratio']:.3f}×", "≤ 1.15×",
-        c["time_ratio"] <= 1.15)
+        f"empty Qt window {c['minimal_ms']:.1f} ms"
+        + (f"; one-label window {c['text_ms']:.1f} ms" if label else ""),
+        f"{c['time_ratio']:.3f}×" + (f" ({c['time_ratio_text']:.3f}× one label)" if label else ""),
+        "≤ 1.15×", c["time_ratio"] <= 1.15)
     row(f"Peak memory, {where}", f"{c['veldamo_peak_kb'] / 1024:.1f} MiB",
-        f"minimal Qt {c['minimal_peak_kb'] / 1024:.1f} MiB", f"{c['memory_ratio']:.3f}×",
+        f"empty Qt window {c['minimal_peak_kb'] / 1024:.1f} MiB"
+        + (f"; one-label window {c['text_peak_kb'] / 1024:.1f} MiB" if label else ""),
+        f"{c['memory_ratio']:.3f}×" + (f" ({c['memory_ratio_text']:.3f}× one label)" if label else ""),
         "≤ 1.1×", c["memory_ratio"] <= 1.1)
 
 cpu = next((l.split(":", 1)[1].strip() for l in open("/proc/cpuinfo") if l.startswith("model name")), platform.processor())
