@@ -166,7 +166,7 @@ class PlayPlugin : public QGenericPlugin {
   Q_PLUGIN_METADATA(IID QGenericPluginFactoryInterface_iid FILE "play.json")
 
  public:
-  QObject* create(const QString& key, const QString& /*spec*/) override {
+  QObject* create(const QString& key, const QString& /*options*/) override {
     if (key.compare(QLatin1String("veldamoplay"), Qt::CaseInsensitive) != 0) return nullptr;
     return new Player;
   }
