@@ -12,7 +12,6 @@
 using namespace veldamo;
 using veldamo::testing::Running;
 using veldamo::testing::Utf8;
-using veldamo::testing::Shades;
 
 namespace {
 
@@ -217,7 +216,7 @@ class InputTest : public QObject {
     const Shades shown = running_->ShownShades();
     for (std::int32_t shade : shown) QVERIFY(shade >= 0 && shade < level + 2);
 
-    const std::vector<std::int32_t> presses = testing::SolvePresses(shown, level);
+    const std::vector<std::int32_t> presses = SolvePresses(shown, level);
     QVERIFY(!presses.empty());
     const QString win_head = Utf8(texts::kWinHead);
     for (std::size_t i = 0; i < presses.size(); ++i) {

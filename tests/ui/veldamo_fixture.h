@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "picture/bmp.h"
-#include "solver.h"
+#include "puzzle/solve.h"
 #include "ui/embedded.h"
 #include "ui/form1.h"
 #include "ui/program.h"
@@ -46,7 +46,7 @@ struct Running {
       const QRgb rgb = shown.pixel(info.x, info.y);
       const TColor c = static_cast<TColor>(qRed(rgb)) | static_cast<TColor>(qGreen(rgb)) << 8U |
                        static_cast<TColor>(qBlue(rgb)) << 16U;
-      shades[static_cast<std::size_t>(cell - 1)] = ShadeOf(c).value_or(-1);
+      shades[static_cast<std::size_t>(cell - 1)] = ShadeOfColor(c).value_or(-1);
     }
     return shades;
   }

@@ -18,48 +18,19 @@
 #include <optional>
 #include <vector>
 
-#include "puzzle/board.h"
+#include "puzzle/solve.h"
 
 namespace {
 
 using veldamo::kCellCount;
-using Shades = std::array<std::int32_t, kCellCount>;
+using veldamo::Shades;
 
 constexpr int kFailed = 3;
 
-std::optional<std::int32_t> ShadeOf(QRgb rgb) {
-  switch (rgb & 0xFFFFFFu) {
-    case 0x000000u: return veldamo::kShadeBlack;
-    case 0xFFFFFFu: return veldamo::kShadeWhite;
-    case 0xC0C0C0u: return veldamo::kShadeSilver;
-    default: return std::nullopt;
-  }
-}
-
-// Presses (how many times each cell) that bring `shades` back to the proper
-// pattern at `level`: a search over every combination, 3^11 at most.
-std::optional<Shades> Solve(const Shades& shades, std::int32_t level) {
-  const std::int32_t m = level + 2;
-  Shades presses{};
-  for (;;) {
-    Shades result = shades;
-    for (std::int32_t cell = 1; cell <= kCellCount; ++cell) {
-      for (const std::int32_t touched : veldamo::NeighbourRow(cell)) {
-        auto& s = result[static_cast<std::size_t>(touched - 1)];
-        s = (s + presses[static_cast<std::size_t>(cell - 1)]) % m;
-      }
-    }
-    bool proper = true;
-    for (std::int32_t cell = 1; cell <= kCellCount; ++cell) {
-      proper = proper && result[static_cast<std::size_t>(cell - 1)] ==
-                             veldamo::CellTableEntry(cell).initial_shade;
-    }
-    if (proper) return presses;
-    // Next combination, counting in base m.
-    std::size_t k = 0;
-    while (k < presses.size() && ++presses[k] == m) presses[k++] = 0;
-    if (k == presses.size()) return std::nullopt;
-  }
+// The colour of a grabbed pixel as the game stores it (0x00BBGGRR).
+veldamo::TColor ColorOf(QRgb rgb) {
+  return static_cast<veldamo::TColor>(qRed(rgb)) | static_cast<veldamo::TColor>(qGreen(rgb)) << 8U |
+         static_cast<veldamo::TColor>(qBlue(rgb)) << 16U;
 }
 
 class Player : public QObject {
@@ -109,7 +80,7 @@ class Player : public QObject {
     Shades shades{};
     for (std::int32_t cell = 1; cell <= kCellCount; ++cell) {
       const auto& info = veldamo::CellTableEntry(cell);
-      const auto shade = ShadeOf(shown.pixel(info.x, info.y));
+      const auto shade = veldamo::ShadeOfColor(ColorOf(shown.pixel(info.x, info.y)));
       if (!shade) return std::nullopt;
       shades[static_cast<std::size_t>(cell - 1)] = *shade;
     }
@@ -119,17 +90,12 @@ class Player : public QObject {
   void Win(QWidget* form, QWidget* image, std::int32_t level) {
     const auto shown = ShownShades(image);
     if (!shown) return Fail("a part shows no shade");
-    const auto presses = Solve(*shown, level);
-    if (!presses) return Fail("the board cannot be solved");
-    bool pressed = false;
-    for (std::int32_t cell = 1; cell <= kCellCount; ++cell) {
-      for (std::int32_t k = 0; k < (*presses)[static_cast<std::size_t>(cell - 1)]; ++k) {
-        const auto& info = veldamo::CellTableEntry(cell);
-        Press(form, image, QPoint(info.x, info.y));
-        pressed = true;
-      }
+    const std::vector<std::int32_t> presses = veldamo::SolvePresses(*shown, level);
+    if (presses.empty()) return Fail("the board cannot be solved");
+    for (const std::int32_t cell : presses) {
+      const auto& info = veldamo::CellTableEntry(cell);
+      Press(form, image, QPoint(info.x, info.y));
     }
-    if (!pressed) return Fail("the scramble left the board restored");
     const auto after = ShownShades(image);
     for (std::int32_t cell = 1; cell <= kCellCount; ++cell) {
       if (!after || (*after)[static_cast<std::size_t>(cell - 1)] !=

@@ -28,7 +28,7 @@
 
 #include "picture/bmp.h"
 #include "picture/images.h"
-#include "solver.h"
+#include "puzzle/solve.h"
 
 namespace {
 
@@ -169,17 +169,17 @@ int CheckSame(const char* a_png, const char* b_png, int x0, int y0, int w, int h
 int Solve(const char* png, int x0, int y0, int level) {
   const QImage shot(QString::fromLocal8Bit(png));
   if (shot.isNull()) return 2;
-  veldamo::testing::Shades shades{};
+  veldamo::Shades shades{};
   for (std::int32_t cell = 1; cell <= veldamo::kCellCount; ++cell) {
     const veldamo::CellInfo& info = veldamo::CellTableEntry(cell);
-    const auto shade = veldamo::testing::ShadeOf(ColourAt(shot, x0 + info.x, y0 + info.y));
+    const auto shade = veldamo::ShadeOfColor(ColourAt(shot, x0 + info.x, y0 + info.y));
     if (!shade) {
       std::fprintf(stderr, "cell %d shows no shade\n", cell);
       return 1;
     }
     shades[static_cast<std::size_t>(cell - 1)] = *shade;
   }
-  const std::vector<std::int32_t> presses = veldamo::testing::SolvePresses(shades, level);
+  const std::vector<std::int32_t> presses = veldamo::SolvePresses(shades, level);
   if (presses.empty()) return 1;
   for (std::int32_t cell : presses) {
     const veldamo::CellInfo& info = veldamo::CellTableEntry(cell);

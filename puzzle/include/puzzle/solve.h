@@ -1,5 +1,6 @@
-// Finds presses that bring the panda back to its proper pattern, for tests
-// that play whole games.
+// Reading a board back from the colours it shows, and finding the presses
+// that restore it. The programs that play the game by themselves (tests,
+// the memory checker's driver) use these.
 #pragma once
 
 #include <array>
@@ -9,13 +10,13 @@
 
 #include "puzzle/board.h"
 
-namespace veldamo::testing {
+namespace veldamo {
 
 // Shades of cells 1..11 at index 0..10.
 using Shades = std::array<std::int32_t, kCellCount>;
 
 // The shade index shown by a colour, or nothing for any other colour.
-std::optional<std::int32_t> ShadeOf(TColor c);
+std::optional<std::int32_t> ShadeOfColor(TColor c);
 
 // The fewest presses (cell numbers, in any order) that turn `shades` into
 // the proper pattern at `level`, never none (the first press of a game cannot
@@ -23,4 +24,4 @@ std::optional<std::int32_t> ShadeOf(TColor c);
 // Empty if the board cannot be solved.
 std::vector<std::int32_t> SolvePresses(const Shades& shades, std::int32_t level);
 
-}  // namespace veldamo::testing
+}  // namespace veldamo

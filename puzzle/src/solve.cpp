@@ -1,8 +1,8 @@
-#include "solver.h"
+#include "puzzle/solve.h"
 
-namespace veldamo::testing {
+namespace veldamo {
 
-std::optional<std::int32_t> ShadeOf(TColor c) {
+std::optional<std::int32_t> ShadeOfColor(TColor c) {
   switch (c) {
     case clBlack: return kShadeBlack;
     case clWhite: return kShadeWhite;
@@ -48,4 +48,4 @@ std::vector<std::int32_t> SolvePresses(const Shades& shades, std::int32_t level)
   return best;
 }
 
-}  // namespace veldamo::testing
+}  // namespace veldamo
