@@ -18,6 +18,15 @@ using veldamo::testing::Running;
 class StartupTest : public QObject {
   Q_OBJECT
 
+  // Damaged copies of a good .cur or .ico file, one row each.
+  static void DamagedCopies(const QByteArray& good) {
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("truncated") << testing::Truncated(good);
+    QTest::newRow("bad file type") << testing::Flipped(good, 2);
+    QTest::newRow("bad header size") << testing::Flipped(good, 22);
+  }
+
  private slots:
   void init() { QApplication::setWindowIcon(QIcon()); }
 
@@ -46,14 +55,7 @@ class StartupTest : public QObject {
     QVERIFY(!errors.str().empty());
   }
 
-  void damagedCursor_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    const QByteArray good = ui::EmbeddedResources().cursor;
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("truncated") << testing::Truncated(good);
-    QTest::newRow("bad file type") << testing::Flipped(good, 2);
-    QTest::newRow("bad header size") << testing::Flipped(good, 22);
-  }
+  void damagedCursor_data() { DamagedCopies(ui::EmbeddedResources().cursor); }
 
   // The picture shows the default arrow; start-up goes on.
   void damagedCursor() {
@@ -66,14 +68,7 @@ class StartupTest : public QObject {
     QCOMPARE(running.form->Image1->cursor().shape(), Qt::ArrowCursor);
   }
 
-  void damagedIcon_data() {
-    QTest::addColumn<QByteArray>("bytes");
-    const QByteArray good = ui::EmbeddedResources().icon;
-    QTest::newRow("empty") << QByteArray();
-    QTest::newRow("truncated") << testing::Truncated(good);
-    QTest::newRow("bad file type") << testing::Flipped(good, 2);
-    QTest::newRow("bad header size") << testing::Flipped(good, 22);
-  }
+  void damagedIcon_data() { DamagedCopies(ui::EmbeddedResources().icon); }
 
   // The window keeps the desktop's default icon; start-up goes on.
   void damagedIcon() {
