@@ -14,12 +14,11 @@
 #include "ui/form1.h"
 #include "ui/program.h"
 #include "ui/tapplication.h"
+#include "ui/utf8.h"
 
 namespace veldamo::testing {
 
-inline QString Utf8(std::string_view s) {
-  return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
+inline QString Utf8(std::string_view s) { return ui::FromUtf8(s); }
 
 struct Running {
   ui::TApplication app;

@@ -12,6 +12,7 @@
 #include "ui/fonts.h"
 #include "ui/form1_layout.h"
 #include "ui/tscreen.h"
+#include "ui/utf8.h"
 
 namespace veldamo::ui {
 
@@ -24,11 +25,6 @@ GameState game;
 
 constexpr int kCustomCursor = 1;
 
-QString Text(const char* utf8) { return QString::fromUtf8(utf8); }
-
-QString Text(std::string_view utf8) {
-  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 template <typename Widget>
 Widget* Create(QWidget* parent, const layout::Control& data) {
@@ -55,17 +51,17 @@ TForm1::~TForm1() {
 
 void TForm1::ApplyLayout(picture::Surface picture) {
   setObjectName(QStringLiteral("Form1"));
-  SetCaption(Text(layout::kFormCaption));
+  SetCaption(FromUtf8(layout::kFormCaption));
   SetClientSize(layout::kClientWidth, layout::kClientHeight);
   SetPosition(TPosition::poScreenCenter);
-  setFont(LayoutFont(Text(kGothicFace), layout::kFontHeight));
+  setFont(LayoutFont(FromUtf8(kGothicFace), layout::kFontHeight));
   QPalette colours = palette();
   colours.setColor(QPalette::WindowText, ToQColor(layout::kFontColor));
   colours.setColor(QPalette::ButtonText, ToQColor(layout::kFontColor));
   setPalette(colours);
 
   Panel1 = Create<TPanel>(this, layout::kPanel1);
-  Panel1->SetCaption(Text(layout::kPanel1.caption));
+  Panel1->SetCaption(FromUtf8(layout::kPanel1.caption));
   Panel1->SetBevelOuter(TPanelBevel::bvRaised);
 
   Image1 = Create<TImage>(Panel1, layout::kImage1);
@@ -76,36 +72,36 @@ void TForm1::ApplyLayout(picture::Surface picture) {
 
   const auto start = [this](TComponent* sender) { Button1Click(sender); };
   Button1 = Create<TButton>(this, layout::kButton1);
-  Button1->SetCaption(Text(layout::kButton1.caption));
+  Button1->SetCaption(FromUtf8(layout::kButton1.caption));
   Button1->OnClick = start;
   Button2 = Create<TButton>(this, layout::kButton2);
-  Button2->SetCaption(Text(layout::kButton2.caption));
+  Button2->SetCaption(FromUtf8(layout::kButton2.caption));
   Button2->OnClick = start;
 
   Panel3 = Create<TPanel>(this, layout::kPanel3);
   Panel3->SetBevelOuter(TPanelBevel::bvRaised);
   Panel3->SetBevelInner(TPanelBevel::bvLowered);
   Label1 = Create<TLabel>(Panel3, layout::kLabel1);
-  Label1->SetCaption(Text(layout::kLabel1.caption));
+  Label1->SetCaption(FromUtf8(layout::kLabel1.caption));
 
   Button3 = Create<TButton>(this, layout::kButton3);
-  Button3->SetCaption(Text(layout::kButton3.caption));
+  Button3->SetCaption(FromUtf8(layout::kButton3.caption));
   Button3->OnClick = [this](TComponent* sender) { Button3Click(sender); };
 
   Panel2 = Create<TPanel>(this, layout::kPanel2);
   Panel2->SetBevelOuter(TPanelBevel::bvRaised);
   Panel2->SetBevelInner(TPanelBevel::bvLowered);
   Label2 = Create<TLabel>(Panel2, layout::kLabel2);
-  Label2->SetCaption(Text(layout::kLabel2.caption));
+  Label2->SetCaption(FromUtf8(layout::kLabel2.caption));
 
   Panel4 = Create<TPanel>(this, layout::kPanel4);
   Panel4->SetBevelOuter(TPanelBevel::bvLowered);
   Panel4->SetBevelInner(TPanelBevel::bvNone);
   Label3 = Create<TLabel>(Panel4, layout::kLabel3);
-  Label3->SetFont(LayoutFont(Text(kGothicFace), layout::kLabel3FontHeight, layout::kLabel3Italic));
+  Label3->SetFont(LayoutFont(FromUtf8(kGothicFace), layout::kLabel3FontHeight, layout::kLabel3Italic));
   Label3->SetFontColor(ToQColor(layout::kLabel3FontColor));
   Label3->SetColor(BtnFaceColor());
-  Label3->SetCaption(Text(layout::kLabel3.caption));
+  Label3->SetCaption(FromUtf8(layout::kLabel3.caption));
 
   // Only the buttons take the focus, in this order.
   setTabOrder(Button1, Button2);
@@ -130,8 +126,8 @@ void TForm1::FormCreate(TComponent* /*Sender*/) {
   }
   Image1->SetCursorNumber(kCustomCursor);
   game.Level = kBeginner;
-  Label2->SetCaption(Text(texts::kGreeting));
-  Label3->SetCaption(Text(kCredits));
+  Label2->SetCaption(FromUtf8(texts::kGreeting));
+  Label3->SetCaption(FromUtf8(kCredits));
   game.StartTime = 0;
   game.GameRunning = false;
 }

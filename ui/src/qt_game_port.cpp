@@ -4,13 +4,9 @@
 #include <QLocale>
 #include <QString>
 
-namespace veldamo::ui {
+#include "ui/utf8.h"
 
-namespace {
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-}  // namespace
+namespace veldamo::ui {
 
 QtGamePort::QtGamePort(TLabel& level_label, TLabel& status_label)
     : level_label_(level_label), status_label_(status_label) {}
