@@ -25,7 +25,6 @@ GameState game;
 
 constexpr int kCustomCursor = 1;
 
-
 template <typename Widget>
 Widget* Create(QWidget* parent, const layout::Control& data) {
   auto* widget = new Widget(parent);
